@@ -1,0 +1,3 @@
+#pragma once
+// Round to the nearest whole number, a half to the even neighbour.
+long long RoundHalfEven(double value);

@@ -1,0 +1,12 @@
+# Files of this subsystem: plain C++ rules, then Qt glue.
+list(APPEND LUMORA_RULES_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/TimeText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Rounding.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PathText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StartupValues.cpp
+)
+list(APPEND LUMORA_QT_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/ProgramInfo.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MainForm.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/AppWindows.cpp
+)

@@ -1,6 +1,7 @@
 #pragma once
 // Plain text helpers for paths and names (bytes as they are, UTF-8 on Linux).
 #include <string>
+#include <vector>
 
 // The native separator '/'.
 constexpr char PathSeparator = '/';
@@ -8,7 +9,8 @@ constexpr char PathSeparator = '/';
 // The path ending in one separator (unchanged when it already ends in one;
 // an empty text stays empty).
 std::string AddTrailingBackslash(const std::string& path);
-// The name without its last extension; a name without '.' is returned whole.
+// The name without its last extension (the part ExtractFileExt takes), so
+// RemoveExtension(n) + ExtractFileExt(n) == n; a name without '.' is returned whole.
 std::string RemoveExtension(const std::string& name);
 // The extension from the last '.' to the end, dot included; empty when there
 // is no dot or a separator or ':' follows the last dot.
@@ -22,3 +24,6 @@ std::string LowerAscii(std::string text);
 // Index of needle in haystack comparing A to Z without case, or npos.
 std::size_t FindNoCase(const std::string& haystack, const std::string& needle, std::size_t from = 0);
 bool EqualsNoCase(const std::string& a, const std::string& b);
+// True when the extension of name, letters A to Z lowered, is one of
+// extensions (given lower case with their dot). No extension never matches.
+bool IsSupportedFile(const std::string& name, const std::vector<std::string>& extensions);

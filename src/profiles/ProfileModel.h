@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class TNewInifile;
+
 // A profile that breaks its own rules (an "Index" outside the choices, fewer
 // encoder values than choices). The message says which parameter.
 class ProfileDefect : public std::runtime_error {
@@ -62,6 +64,12 @@ std::vector<ProfileEntry> ListProfiles(const std::string& programFolder);
 // entries (so "x.APF" stays "x.APF"), else Profiles/<name>.apf.
 std::string ProfileFileOf(const std::string& programFolder, const std::vector<ProfileEntry>& entries,
                           const std::string& displayName);
+
+// Whether sort names a group (1, 2 or 3).
+bool IsGroup(int sort);
+
+// One parameter's own section as stored: Sort as read, no group rule.
+ProfileParameter ReadProfileParameter(const TNewInifile& ini, const std::string& name);
 
 // Reads the parameters with the group rule (a first parameter without a valid
 // group is skipped). Reads "Type" too. Throws IniFileError when unreadable.

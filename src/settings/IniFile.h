@@ -19,6 +19,11 @@ public:
 
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& defaultValue) const;
+    // A key found at the start of its line has that line replaced; a key found
+    // only inside another line (the end of a longer key, or inside a value)
+    // gets a new line below the header instead, so no other entry is lost.
+    // Throws IniFileError when a text holds CR, LF or NUL, which the file
+    // can't keep.
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
     int ReadInteger(const std::string& section, const std::string& key, int defaultValue) const;
     void WriteInteger(const std::string& section, const std::string& key, int value);
@@ -27,16 +32,30 @@ public:
 
     // Writes every line followed by CR LF to a temporary file beside the target
     // and renames it over the target, so a crash never leaves half a file.
-    // Throws IniFileError when the file can't be written.
+    // Throws IniFileError when the file can't be written (the old file is
+    // then left as it was). The lines stay in the object.
     void SaveAndFree();
 
     const std::string& FileName() const { return FileName_; }
     const std::vector<std::string>& Lines() const { return Lines_; }
 
 private:
-    std::string SectionText(const std::string& section) const;
+    // Where a section's body lies: body line 0 is the rest of the header line
+    // from HeaderEnd; body line k >= 1 is Lines_[Header + k]. Count stops at
+    // the line holding the next '['.
+    struct SectionBody {
+        int Header = -1;
+        std::size_t HeaderEnd = 0;
+        std::vector<std::string> BodyLines;
+    };
+    struct KeyMatch {
+        int BodyLine = -1;
+        std::size_t Position = 0;
+    };
+
+    SectionBody Body(const std::string& section) const;
+    KeyMatch Match(const SectionBody& body, const std::string& key) const;
     int FindSection(const std::string& section) const;
-    int FindKey(const std::string& section, const std::string& key) const;
 
     std::string FileName_;
     std::vector<std::string> Lines_;

@@ -8,6 +8,7 @@
 
 AppWindows::AppWindows() = default;
 AppWindows::AppWindows(AppWindows&&) noexcept = default;
+AppWindows& AppWindows::operator=(AppWindows&&) noexcept = default;
 AppWindows::~AppWindows() = default;
 
 AppWindows CreateAppWindows(Platform& platform, const QString& programFolder, const QStringList& arguments)

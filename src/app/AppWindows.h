@@ -21,6 +21,7 @@ struct AppWindows {
 
     AppWindows();
     AppWindows(AppWindows&&) noexcept;
+    AppWindows& operator=(AppWindows&&) noexcept;
     ~AppWindows();
 };
 

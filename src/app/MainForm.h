@@ -68,6 +68,9 @@ public:
     // ---- start-up and lifecycle ----
     void FormShow();
     void FormClose();
+    // Shows one clear message (once per run) about a preferences file the
+    // program can't read or write; the program goes on with its defaults.
+    void ReportPreferencesProblem(const QString& reason);
 
     // ---- profiles and grids ----
     void FillProfileSelector();
@@ -249,8 +252,6 @@ private:
     void BuildCommands();
     void ConnectHandlers();
     void ReadVersion();
-    // Shows one clear message about a preferences file the program can't use.
-    void ReportPreferencesProblem(const QString& reason);
 
     Platform& platform_;
     QString programFolder_;

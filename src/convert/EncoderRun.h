@@ -41,13 +41,15 @@ public:
     // than KillGraceMs; finished() follows. Does nothing when nothing runs.
     void stop();
     bool isRunning() const;
+    // The running encoder's process id, 0 when none runs.
+    qint64 processId() const { return process_.processId(); }
 
     // The program and its arguments, quoted for a POSIX shell, so the line
     // shown in a message can be pasted into a terminal as it is.
     QString printableCommandLine() const;
 
     // Runs program with args to its end and collects its text. Ends it after
-    // timeoutMs (terminate, then kill) and reports TimedOut.
+    // timeoutMs (terminate, then kill) and reports TimedOut; -1 waits for ever.
     static ProbeRunResult runToEnd(const QString& program, const QStringList& args, int timeoutMs);
 
     static QStringList toArguments(const std::vector<std::string>& args);

@@ -10,7 +10,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   ffmpeg xvfb xauth
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
-  fonts-dejavu-core
+  fonts-dejavu-core locales util-linux
 )
 
 missing=()

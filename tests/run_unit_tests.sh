@@ -15,6 +15,6 @@ fi
 unprivileged=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 # Only when the unprivileged user can reach the build (a checkout under /root can't be).
 if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null && "${unprivileged[@]}" test -x "$tests" 2>/dev/null; then
-  exec "${unprivileged[@]}" --reuid=65534 --regid=65534 --clear-groups env HOME=/tmp "$tests" "$@"
+  exec "${unprivileged[@]}" env HOME=/tmp "$tests" "$@"
 fi
 exec "$tests" "$@"

@@ -2,4 +2,5 @@
 list(APPEND LUMORA_RULES_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/IniFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NumberText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Preferences.cpp
 )

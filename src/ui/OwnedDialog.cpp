@@ -3,6 +3,21 @@
 #include <QHideEvent>
 #include <QShowEvent>
 
+namespace {
+
+// How many owned dialogs each main window has open: it is enabled again only
+// when the last one closes (the size dialog can open over the settings dialog).
+constexpr const char* OpenDialogsProperty = "lumoraOpenDialogs";
+
+int changeOpenDialogs(QWidget* mainWindow, int delta)
+{
+    const int open = qMax(0, mainWindow->property(OpenDialogsProperty).toInt() + delta);
+    mainWindow->setProperty(OpenDialogsProperty, open);
+    return open;
+}
+
+} // namespace
+
 OwnedDialog::OwnedDialog(QWidget* mainWindow, const QString& caption, int clientWidth, int clientHeight)
     : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), mainWindow_(mainWindow)
 {
@@ -22,8 +37,13 @@ void OwnedDialog::showOwned()
 void OwnedDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (mainWindow_)
+    if (event->spontaneous() || shown_)
+        return;
+    shown_ = true;
+    if (mainWindow_) {
+        changeOpenDialogs(mainWindow_, +1);
         mainWindow_->setEnabled(false);
+    }
     // Disabling the main window would disable this child window too.
     setEnabled(true);
 }
@@ -31,9 +51,10 @@ void OwnedDialog::showEvent(QShowEvent* event)
 void OwnedDialog::hideEvent(QHideEvent* event)
 {
     QDialog::hideEvent(event);
-    if (event->spontaneous())
+    if (event->spontaneous() || !shown_)
         return;
+    shown_ = false;
     FormClose();
-    if (mainWindow_)
+    if (mainWindow_ && changeOpenDialogs(mainWindow_, -1) == 0)
         mainWindow_->setEnabled(true);
 }

@@ -20,4 +20,5 @@ protected:
 
 private:
     QWidget* mainWindow_;
+    bool shown_ = false;
 };

@@ -1,8 +1,49 @@
 // The preview pane's handlers.
 #include "app/MainForm.h"
 
-void TMainForm::sbtnPlayClick() {}
-void TMainForm::sbtnPauseClick() {}
-void TMainForm::sbtnStopClick() {}
-void TMainForm::ltvTaskDblClick() {}
-void TMainForm::PlaySelectedTask() {}
+#include <QTreeWidget>
+
+#include "preview/PreviewPlayer.h"
+
+void TMainForm::sbtnPlayClick()
+{
+    if (ltvTask->topLevelItemCount() == 0)
+        return;
+    if (SelectedTask() < 0)
+        ltvTask->setCurrentItem(ltvTask->topLevelItem(0), 0,
+                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    PlaySelectedTask();
+}
+
+void TMainForm::sbtnPauseClick()
+{
+    if (preview_)
+        preview_->pauseOrResume();
+}
+
+void TMainForm::sbtnStopClick()
+{
+    // Nothing to stop before the first play.
+    if (preview_)
+        preview_->stop();
+}
+
+void TMainForm::ltvTaskDblClick()
+{
+    if (SelectedTask() >= 0)
+        PlaySelectedTask();
+}
+
+void TMainForm::PlaySelectedTask()
+{
+    const int row = SelectedTask();
+    if (row < 0)
+        return;
+    // The player is made on the first play and kept for the life of the window
+    // (a child of it too, so it can be found by name; it goes first).
+    if (!preview_) {
+        preview_ = std::make_unique<PreviewPlayer>(VideoWindow1, TrackBar, labPreviewTime, this);
+        preview_->setObjectName(QStringLiteral("FilterGraph"));
+    }
+    preview_->play(ltvTask->topLevelItem(row)->text(0));
+}

@@ -17,6 +17,7 @@
 #include <QVideoWidget>
 
 #include "ui/CollapsibleSection.h"
+#include "ui/Glyphs.h"
 #include "ui/ImageButton.h"
 #include "ui/Pictures.h"
 #include "ui/ValueListGrid.h"
@@ -33,11 +34,71 @@ ValueListGrid* makeGrid(QWidget* parent, const char* name, const QStringList& ke
     return grid;
 }
 
+// The strip a flat button sits on decides its colours.
+enum class Strip { Dark, Light };
+
+// A flat button's glyph and colours: its caption and glyph in the strip's ink,
+// faded when disabled, and a hover panel a shade off the strip.
+void decorate(QToolButton* button, Glyph glyph, Strip strip, int iconPixels, bool withCaption)
+{
+    const QColor ink = strip == Strip::Dark ? LookColours::onDark() : LookColours::ink();
+    const QColor panel = strip == Strip::Dark ? QColor(62, 86, 112) : QColor(221, 233, 246);
+    button->setIcon(GlyphIcon(glyph, ink, iconPixels));
+    button->setIconSize(QSize(iconPixels, iconPixels));
+    button->setToolButtonStyle(withCaption ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
+    QPalette colours = button->palette();
+    QColor faded = ink;
+    faded.setAlphaF(0.4f);
+    for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::WindowText}) {
+        colours.setColor(QPalette::Active, role, ink);
+        colours.setColor(QPalette::Inactive, role, ink);
+        colours.setColor(QPalette::Disabled, role, faded);
+    }
+    colours.setColor(QPalette::Button, panel);
+    button->setPalette(colours);
+}
+
+void setPicture(QLabel* picture, QPixmap (*draw)(QSize))
+{
+    picture->setPixmap(draw(picture->size()));
+}
+
+// The backgrounds and the flat buttons' glyphs.
+void paintPictures(TMainForm& form)
+{
+    setPicture(form.Image1, TaskSidePicture);
+    for (QLabel* strip : {form.Image7, form.Image4, form.Image8, form.Image3, form.Image6})
+        setPicture(strip, DarkStripPicture);
+    setPicture(form.imgSmalltoolBar, SmallToolbarPicture);
+    setPicture(form.Image5, PreviewPicture);
+    setPicture(form.Image2, TimeDisplayPicture);
+    setPicture(form.imgBkg, PlaceholderPicture);
+    setPicture(form.imgAvatar, AvatarPicture);
+
+    decorate(form.sbtnAddFile, Glyph::AddFile, Strip::Dark, 24, true);
+    decorate(form.sbtnAddDir, Glyph::AddDir, Strip::Dark, 24, true);
+    decorate(form.sbtnOptions, Glyph::Settings, Strip::Dark, 24, true);
+    decorate(form.sbtnDelete, Glyph::Delete, Strip::Light, 12, true);
+    decorate(form.sbtnClear, Glyph::Clear, Strip::Light, 12, true);
+    decorate(form.sbtnUp, Glyph::MoveUp, Strip::Light, 12, true);
+    decorate(form.sbtnDown, Glyph::MoveDown, Strip::Light, 12, true);
+    decorate(form.SpeedButton1, Glyph::About, Strip::Light, 12, true);
+    decorate(form.SpeedButton2, Glyph::Help, Strip::Light, 12, true);
+    decorate(form.sbtnPlay, Glyph::Play, Strip::Dark, 16, false);
+    decorate(form.sbtnPause, Glyph::Pause, Strip::Dark, 16, false);
+    decorate(form.sbtnStop, Glyph::Stop, Strip::Dark, 16, false);
+}
+
 } // namespace
 
 void TMainForm::BuildLayout()
 {
     setFixedSize(812, 547);
+    // The fixed places were laid out for a small 8-point face; 11 pixels keeps
+    // the captions inside them.
+    QFont windowFont = font();
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
@@ -78,14 +139,17 @@ void TMainForm::BuildLayout()
     imgBkg = makePicture(panbg, "imgBkg", QRect(0, 0, 519, 357));
     labProgramName = new QLabel(panbg);
     labProgramName->setObjectName(QStringLiteral("labProgramName"));
-    labProgramName->setGeometry(297, 21, 198, 20);
+    // Right-aligned at 495; room to the left for fonts wider than the layout's.
+    labProgramName->setGeometry(97, 19, 398, 24);
     labProgramName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QFont nameFont(QStringLiteral("Verdana"));
     nameFont.setBold(true);
     nameFont.setItalic(true);
-    nameFont.setPixelSize(14);
+    nameFont.setPixelSize(17);
     labProgramName->setFont(nameFont);
+    setTextColour(labProgramName, QColor(22, 64, 122));
     imgAvatar = makePicture(panbg, "imgAvatar", QRect(37, 65, 445, 260));
+    imgAvatar->setAccessibleName(QStringLiteral("Drop your videos here, or click Add File or Add Dir"));
 
     panToolbar = makePanel(panMain, "panToolbar", QRect(0, 380, 552, 62));
     Image7 = makePicture(panToolbar, "Image7", QRect(0, 0, 552, 62));
@@ -118,10 +182,23 @@ void TMainForm::BuildLayout()
     sbtnStop = makeFlatButton(panPreview, "sbtnStop", "", QRect(98, 201, 38, 22), "Stop");
     Image2 = makePicture(panPreview, "Image2", QRect(150, 201, 76, 22));
     labPreviewTime = makeLabel(panPreview, "labPreviewTime", "00:00:00", QPoint(156, 203));
+    QFont timeFont(QStringLiteral("DejaVu Sans Mono"));
+    timeFont.setPixelSize(13);
+    timeFont.setBold(true);
+    labPreviewTime->setFont(timeFont);
+    labPreviewTime->setFixedSize(66, 18);
+    labPreviewTime->setAlignment(Qt::AlignCenter);
+    setTextColour(labPreviewTime, QColor(130, 210, 255));
     panRight1 = makeStrip(panPreview, "panRight1", QRect(250, 0, 10, 225));
 
     Image6 = makePicture(panProfile, "Image6", QRect(0, 217, 250, 21));
     Label9 = makeLabel(panProfile, "Label9", "Profile", QPoint(0, 222));
+    Label9->setIndent(8);
+    QFont titleFont = Label9->font();
+    titleFont.setBold(true);
+    Label9->setFont(titleFont);
+    Label9->adjustSize();
+    setTextColour(Label9, LookColours::onDark());
 
     ScrollBox1 = new QScrollArea(panProfile);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
@@ -162,6 +239,11 @@ void TMainForm::BuildLayout()
         stack->addWidget(section);
     }
     stack->addStretch(1);
+    const std::pair<ValueListGrid*, const char*> gridNames[] = {
+        {vleOutput, "Output settings"}, {vleVideo, "Video settings"},
+        {vleAudio, "Audio settings"}, {vleAdvanced, "Advanced settings"}};
+    for (const auto& [grid, name] : gridNames)
+        grid->setAccessibleName(QString::fromUtf8(name));
     ScrollBox1->setWidget(sections);
     panRight = makeStrip(panProfile, "panRight", QRect(250, 0, 10, 442));
     panRight->lower();
@@ -185,6 +267,15 @@ void TMainForm::BuildLayout()
     edtOutputdir->setGeometry(75, 39, 329, 23);
     bbtnBrowser = makeButton(panBottomCenter, "bbtnBrowser", "&Browse", QRect(411, 37, 75, 27));
     bbtnOpen = makeButton(panBottomCenter, "bbtnOpen", "&Open", QRect(494, 36, 75, 27));
+    setTextColour(Label1, LookColours::onDark());
+    setTextColour(Label2, LookColours::onDark());
+    // The captions end just before their boxes, whatever the font's width.
+    Label1->move(cmbProfile->x() - 5 - Label1->width(), Label1->y());
+    Label2->move(edtOutputdir->x() - 5 - Label2->width(), Label2->y());
+    Label1->setBuddy(cmbProfile);
+    Label2->setBuddy(edtOutputdir);
+    cmbProfile->setAccessibleName(QStringLiteral("Profile"));
+    edtOutputdir->setAccessibleName(QStringLiteral("Output Path"));
 
     panBottomLeft = makePanel(panBottomRight, "panBottomLeft", QRect(0, 0, 637, 90));
     Image8 = makePicture(panBottomLeft, "Image8", QRect(0, 0, 637, 90));
@@ -203,7 +294,9 @@ void TMainForm::BuildLayout()
     labTotalProgress = makeLabel(panBottomLeft, "labTotalProgress", "0%", QPoint(600, 62));
     for (QLabel* label : {label4, labConvertingFile, label5, labElapsed, label6, labRemaining, label7,
                           labCurProgress, label8, labTotalProgress})
-        label->setStyleSheet(QStringLiteral("color: rgb(235, 235, 235);"));
+        setTextColour(label, LookColours::onDark());
+    pgbCurrent->setAccessibleName(QStringLiteral("Current"));
+    pgbTotal->setAccessibleName(QStringLiteral("Total"));
 
     Panel1 = makePanel(panBottomRight, "Panel1", QRect(637, 0, 165, 90));
     Image3 = makePicture(Panel1, "Image3", QRect(0, 0, 165, 90));
@@ -219,6 +312,12 @@ void TMainForm::BuildLayout()
     imgStop->setAccessibleName(QStringLiteral("Stop"));
     imgStop->setToolTip(QStringLiteral("Stop"));
     imgStop->hide();
+
+    ltvTask->setAccessibleName(QStringLiteral("Task List"));
+    VideoWindow1->setAccessibleName(QStringLiteral("Preview"));
+    TrackBar->setAccessibleName(QStringLiteral("Preview position"));
+    TrackBar->setFocusPolicy(Qt::TabFocus);
+    paintPictures(*this);
 
     timerTime = new QTimer(this);
     timerTime->setObjectName(QStringLiteral("timerTime"));

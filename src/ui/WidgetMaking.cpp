@@ -1,10 +1,50 @@
 #include "ui/WidgetMaking.h"
 
 #include <QFrame>
-#include <QLabel>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QToolButton>
+
+LinkLabel::LinkLabel(const QString& text, std::function<void()> activate, QWidget* parent)
+    : QLabel(text, parent), activate_(std::move(activate))
+{
+    setTextFormat(Qt::PlainText);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && activate_)
+        activate_();
+    QLabel::mouseReleaseEvent(event);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && activate_) {
+        activate_();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+}
 
 QFrame* makePanel(QWidget* parent, const char* name, const QRect& geometry)
 {
@@ -38,9 +78,35 @@ QLabel* makeLabel(QWidget* parent, const char* name, const char* text, const QPo
 {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
     label->move(position);
     label->adjustSize();
     return label;
+}
+
+QLabel* makeLinkLabel(QWidget* parent, const char* name, const QString& text, const QColor& colour,
+                      bool underlined, std::function<void()> activate)
+{
+    auto* link = new LinkLabel(text, std::move(activate), parent);
+    link->setObjectName(QLatin1String(name));
+    setTextColour(link, colour);
+    if (underlined) {
+        QFont underlinedFont = link->font();
+        underlinedFont.setUnderline(true);
+        link->setFont(underlinedFont);
+    }
+    link->setAccessibleName(text);
+    link->adjustSize();
+    return link;
+}
+
+void setTextColour(QLabel* label, const QColor& colour)
+{
+    // The palette, not a style sheet: a label with its own style sheet takes
+    // its parent's font again whenever the skin polishes it.
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, colour);
+    label->setPalette(colours);
 }
 
 QString accessibleCaption(const QString& caption)

@@ -1,0 +1,22 @@
+#include "support/EventWait.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+
+namespace {
+
+// Only keeps a broken test from hanging the suite.
+constexpr int HangGuardMs = 120000;
+
+} // namespace
+
+bool RunEventsUntil(const std::function<bool()>& done)
+{
+    const QDeadlineTimer guard(HangGuardMs);
+    while (!done()) {
+        if (guard.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    return true;
+}

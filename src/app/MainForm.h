@@ -34,7 +34,6 @@ class QTimer;
 class QToolButton;
 class QTreeWidget;
 class QPlainTextEdit;
-class QVideoWidget;
 struct BatchRunState;
 class PreviewPlayer;
 
@@ -171,7 +170,7 @@ public:
     QFrame* panProfile = nullptr;
     QFrame* panPreview = nullptr;
     QLabel* Image5 = nullptr;
-    QVideoWidget* VideoWindow1 = nullptr;
+    QWidget* VideoWindow1 = nullptr;   // holds the video widget made on first play
     QSlider* TrackBar = nullptr;
     QToolButton* sbtnPlay = nullptr;
     QToolButton* sbtnPause = nullptr;

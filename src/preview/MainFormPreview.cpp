@@ -2,6 +2,7 @@
 #include "app/MainForm.h"
 
 #include <QTreeWidget>
+#include <QVideoWidget>
 
 #include "preview/PreviewPlayer.h"
 
@@ -42,7 +43,11 @@ void TMainForm::PlaySelectedTask()
     // The player is made on the first play and kept for the life of the window
     // (a child of it too, so it can be found by name; it goes first).
     if (!preview_) {
-        preview_ = std::make_unique<PreviewPlayer>(VideoWindow1, TrackBar, labPreviewTime, this);
+        auto* video = new QVideoWidget(VideoWindow1);
+        video->setObjectName(QStringLiteral("VideoWidget"));
+        video->setGeometry(VideoWindow1->rect());
+        video->show();
+        preview_ = std::make_unique<PreviewPlayer>(video, TrackBar, labPreviewTime, this);
         preview_->setObjectName(QStringLiteral("FilterGraph"));
     }
     preview_->play(ltvTask->topLevelItem(row)->text(0));

@@ -14,7 +14,6 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <QVideoWidget>
 
 #include "ui/CollapsibleSection.h"
 #include "ui/Glyphs.h"
@@ -168,7 +167,9 @@ void TMainForm::BuildLayout()
     panProfile = makePanel(this, "panProfile", QRect(552, 15, 260, 442));
     panPreview = makePanel(panProfile, "panPreview", QRect(0, -8, 260, 225));
     Image5 = makePicture(panPreview, "Image5", QRect(0, 0, 260, 225));
-    VideoWindow1 = new QVideoWidget(panPreview);
+    // A black video area; the video widget itself is made inside it on the
+    // first play, since the media framework takes a long time to start.
+    VideoWindow1 = new QWidget(panPreview);
     VideoWindow1->setObjectName(QStringLiteral("VideoWindow1"));
     VideoWindow1->setGeometry(0, 21, 233, 140);
     VideoWindow1->setStyleSheet(QStringLiteral("background: black;"));

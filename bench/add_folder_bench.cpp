@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "SilentPlatform.h"
 #include "app/AppWindows.h"
 #include "app/MainForm.h"
 #include "platform/Platform.h"
@@ -26,20 +27,6 @@ namespace {
 constexpr int ClipCount = 100;
 constexpr int Rounds = 3;
 
-// The scan shows no dialog; anything asked is answered "cancel".
-class SilentPlatform : public Platform {
-public:
-    MessageAnswer showMessage(QWidget*, const QString&, const QString&, MessageIcon, MessageButtons) override
-    {
-        return MessageAnswer::Cancel;
-    }
-    QStringList openFileNames(QWidget*, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    bool browseForFolder(QWidget*, const QString&, const QString&, QString&) override { return false; }
-    void openWithDesktop(QWidget*, const QString&) override {}
-    void powerOff() override {}
-    void showBalloonTip(QWidget*, const QString&, const QString&) override {}
-};
 
 bool MakeClips(const QString& folder)
 {

@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "SilentPlatform.h"
 #include "app/AppWindows.h"
 #include "app/MainForm.h"
 #include "convert/BatchRun.h"
@@ -33,20 +34,6 @@ constexpr int kClips = 10;
 constexpr int kRounds = 3;
 const char* const kProfile = "iPhone 3G and Phones - 480x320";
 
-// Answers every dialog at once and touches nothing on the desktop.
-class SilentPlatform : public Platform {
-public:
-    MessageAnswer showMessage(QWidget*, const QString&, const QString&, MessageIcon, MessageButtons) override
-    {
-        return MessageAnswer::Ok;
-    }
-    QStringList openFileNames(QWidget*, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    bool browseForFolder(QWidget*, const QString&, const QString&, QString&) override { return false; }
-    void openWithDesktop(QWidget*, const QString&) override {}
-    void powerOff() override {}
-    void showBalloonTip(QWidget*, const QString&, const QString&) override {}
-};
 
 double Seconds(const timeval& t)
 {

@@ -22,6 +22,7 @@
 #include <memory>
 
 #include "app/MainForm.h"
+#include "convert/Probe.h"
 #include "support/IntakeWait.h"
 #include "support/TestProgram.h"
 #include "tasks/IntakeQueue.h"
@@ -232,7 +233,6 @@ TEST_F(AddingMedia, EncoderFaultsGiveEmptyResultsNotTheLastProbes)
         "print Input #0, avi, from '{input}':\\n  Duration: 00:00:03.50, start: 0.000000, bitrate: 9 kb/s\\n"
         "print     Stream #0:0: Video: mpeg4, yuv420p, 320x240 [SAR 1:1 DAR 4:3], 10 fps\\n\n";
     TMainForm& main = program.start();
-    IntakeQueue::of(main).setProbeTimeoutMs(300);
     const struct {
         const char* fault;
         QByteArray script;   // empty: no encoder at all
@@ -246,6 +246,8 @@ TEST_F(AddingMedia, EncoderFaultsGiveEmptyResultsNotTheLastProbes)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fault);
         // Text that arrives one byte at a time reads as if it came whole.
+        // The byte-by-byte reply gets the full timeout, so a busy machine can't cut it short.
+        IntakeQueue::of(main).setProbeTimeoutMs(ProbeTimeoutMs);
         UseFakeEncoder(goodProbe);
         main.AddTask(QStringLiteral("/nowhere/good %1.avi").arg(task++));
         ASSERT_EQ(main.ProbeLength, QStringLiteral("00:00:03.50"));
@@ -255,6 +257,7 @@ TEST_F(AddingMedia, EncoderFaultsGiveEmptyResultsNotTheLastProbes)
             program.installEncoder(Encoder::None);
         else
             UseFakeEncoder(c.script);
+        IntakeQueue::of(main).setProbeTimeoutMs(300);   // the hung encoder is ended this soon
         main.AddTask(QStringLiteral("/nowhere/faulty %1.avi").arg(task++));
         const ltvItemData faulty = Row(main, task - 1);
         EXPECT_EQ(faulty.Length, "");

@@ -232,10 +232,11 @@ TEST(ProbeMedia, SameResultsWhateverTheChunks)
 TEST(ProbeMedia, TimeoutEndsTheEncoderAndGivesNoResults)
 {
     {
-        // Ended even when it ignores SIGTERM; the text so far is kept.
+        // Ended even when it ignores SIGTERM; the text so far is kept. The
+        // timeout leaves a busy machine time to start the encoder and print.
         const FakeScript script({"print " + kProbeText, "ignoreterm", "hang"});
         const ProbeRunResult run =
-            EncoderRun::runToEnd(kFake, {QStringLiteral("-i"), QStringLiteral("/v/a.avi")}, 300);
+            EncoderRun::runToEnd(kFake, {QStringLiteral("-i"), QStringLiteral("/v/a.avi")}, 3000);
         EXPECT_TRUE(run.Started);
         EXPECT_TRUE(run.TimedOut);
         EXPECT_TRUE(run.Crashed);

@@ -13,7 +13,7 @@
 #include "convert/BatchRunState.h"
 #include "platform/Platform.h"
 #include "preview/PreviewPlayer.h"
-#include "settings/IniFile.h"
+#include "settings/Preferences.h"
 
 TMainForm::TMainForm(Platform& platform, const QString& programFolder, const QStringList& arguments,
                      QWidget* parent)
@@ -81,14 +81,10 @@ void TMainForm::FormCreate(const QStringList& arguments)
 
 void TMainForm::ReadVersion()
 {
-    versionText_ = QStringLiteral("3.0");
-    try {
-        TNewInifile ini(PreferencesPathOf(programFolder_.toStdString()));
-        versionText_ = QString::fromStdString(ini.ReadString("Main", "Version", "3.0"));
-        ini.SaveAndFree();
-    } catch (const IniFileError& error) {
-        ReportPreferencesProblem(QString::fromStdString(error.what()));
-    }
+    std::string problem;
+    versionText_ = QString::fromStdString(ReadVersionText(programFolder_.toStdString(), problem));
+    if (!problem.empty())
+        ReportPreferencesProblem(QString::fromStdString(problem));
 }
 
 void TMainForm::ReportPreferencesProblem(const QString& reason)

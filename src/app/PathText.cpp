@@ -36,19 +36,21 @@ std::string ExtractFilePath(const std::string& path)
     return last == std::string::npos ? std::string{} : path.substr(0, last + 1);
 }
 
-namespace {
-
 char LowerAsciiChar(char c)
 {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-} // namespace
-
 std::string LowerAscii(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(), LowerAsciiChar);
     return text;
+}
+
+bool LessNoCase(const std::string& a, const std::string& b)
+{
+    const std::string la = LowerAscii(a), lb = LowerAscii(b);
+    return la != lb ? la < lb : a < b;
 }
 
 std::size_t FindNoCase(const std::string& haystack, const std::string& needle, std::size_t from)

@@ -20,7 +20,11 @@ std::string ExtractFileName(const std::string& path);
 // The part up to and including the last separator.
 std::string ExtractFilePath(const std::string& path);
 // Letters A to Z lowered; other bytes unchanged.
+char LowerAsciiChar(char c);
 std::string LowerAscii(std::string text);
+// Name order without regard to A-to-Z case; names that differ only in case
+// are ordered by their bytes, so the order never depends on the file system.
+bool LessNoCase(const std::string& a, const std::string& b);
 // Index of needle in haystack comparing A to Z without case, or npos.
 std::size_t FindNoCase(const std::string& haystack, const std::string& needle, std::size_t from = 0);
 bool EqualsNoCase(const std::string& a, const std::string& b);

@@ -20,6 +20,7 @@
 #include "platform/Platform.h"
 #include "profiles/ProfileGrids.h"
 #include "profiles/ProfileModel.h"
+#include "profiles/ProfileSelector.h"
 #include "profiles/SettingForm.h"
 #include "settings/IniFile.h"
 #include "tasks/TaskRecord.h"
@@ -123,9 +124,8 @@ void BatchRun::queueStep(void (BatchRun::*step)())
 
 std::optional<CommandPieces> BatchRun::ParameterString()
 {
-    const std::string folder = form_.programFolder().toStdString();
-    const std::string name = form_.cmbProfile->currentText().toStdString();
-    const std::string file = ProfileFileOf(folder, ListProfiles(folder), name);
+    // The file the selector listed, without listing the folder again.
+    const std::string file = SelectedProfileFile(form_.programFolder(), form_.cmbProfile);
     if (!QFileInfo(FromStd(file)).isFile())
         return CommandPieces{};
     const ParameterGrids grids{form_.vleVideo, form_.vleAudio, form_.vleAdvanced};
@@ -134,10 +134,9 @@ std::optional<CommandPieces> BatchRun::ParameterString()
             return grids.shownValue(group, parameter);
         });
     } catch (const std::runtime_error& error) {   // ProfileDefect or IniFileError
-        message(QStringLiteral("Profile"),
-                QStringLiteral("The profile \"%1\" can't be used:\n%2\n\nNo task was converted.")
-                    .arg(FromStd(name), QString::fromStdString(error.what())),
-                true);
+        ReportProfileProblem(form_.platform(), &form_,
+                             QStringLiteral("The profile \"%1\" can't be used:\n%2\n\nNo task was converted.")
+                                 .arg(form_.cmbProfile->currentText(), QString::fromStdString(error.what())));
         return std::nullopt;
     }
 }
@@ -353,9 +352,10 @@ void BatchRun::StopRunForClose()
 QString BatchRun::FailureReason(int row) const
 {
     ltvItemData task;
-    form_.GetItemData(row, PartWhole, task);
+    form_.GetItemData(row, PartStatus, task);
     if (task.Status != "Failed")
         return {};
+    form_.GetItemData(row, PartInputFile, task);
     const auto found = failureReasons_.find(task.InputFile);
     return found == failureReasons_.end() ? QString() : found->second;
 }

@@ -33,7 +33,8 @@ void TMainForm::vleVideoStringsChange()
 
 void TMainForm::parameterGridMouseDown()
 {
-    // The key cell of the current row shows which grid has the focus.
+    // The key cell of the current row shows which grid has the focus; the
+    // options grid's press and click repaint the same four.
     for (ValueListGrid* grid : {vleOutput, vleVideo, vleAudio, vleAdvanced})
         grid->viewport()->update();
 }

@@ -47,12 +47,8 @@ std::vector<std::string> ListFilesByExtension(const std::string& folder, const s
             names.push_back(std::move(name));
     }
     // The preferences keep the chosen profile by its position, so the order
-    // must not depend on the file system; exact bytes break ties stably.
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const std::string la = LowerAscii(a);
-        const std::string lb = LowerAscii(b);
-        return la != lb ? la < lb : a < b;
-    });
+    // must not depend on the file system.
+    std::sort(names.begin(), names.end(), LessNoCase);
     return names;
 }
 

@@ -15,7 +15,7 @@
 #include <QToolButton>
 
 #include "app/MainForm.h"
-#include "app/PathText.h"
+#include "ui/OutputFolderChoice.h"
 #include "platform/Platform.h"
 #include "profiles/FormFont.h"
 #include "profiles/ProfileSaving.h"
@@ -328,9 +328,7 @@ void TSettingForm::btnDefaultClick()
 
 void TSettingForm::sbtnBrowseClick()
 {
-    QString folder;
-    if (mainForm_.platform().browseForFolder(this, QStringLiteral("Select the output directory."), QString(), folder))
-        edtOutputDir->setText(QString::fromStdString(AddTrailingBackslash(folder.toStdString())));
+    ChooseOutputFolder(mainForm_.platform(), this, *edtOutputDir);
 }
 
 void TSettingForm::cmbProfileChange()

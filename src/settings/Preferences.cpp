@@ -61,6 +61,14 @@ PreferenceValues ReadDefaultPreferences(const std::string& programFolder, std::s
     return ReadSection(programFolder, "Default", false, problem);
 }
 
+std::string ReadVersionText(const std::string& programFolder, std::string& problem)
+{
+    std::string version = "3.0";
+    problem = UsePreferencesFile(programFolder,
+                                 [&](TNewInifile& ini) { version = ini.ReadString(Main, "Version", version); });
+    return version;
+}
+
 ShownPreferences ReadShownPreferences(const std::string& programFolder, bool readProfile,
                                       std::string& problem)
 {

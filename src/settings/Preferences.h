@@ -26,6 +26,9 @@ PreferenceValues ReadMainPreferences(const std::string& programFolder, std::stri
 // "Main" in not opening the output folder.
 PreferenceValues ReadDefaultPreferences(const std::string& programFolder, std::string& problem);
 
+// "Version" of "Main" (fallback "3.0"), read once at start-up.
+std::string ReadVersionText(const std::string& programFolder, std::string& problem);
+
 // What the main window restores when it is shown.
 struct ShownPreferences {
     std::string OutputPath;

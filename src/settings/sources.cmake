@@ -1,4 +1,4 @@
-# Files of this subsystem: plain C++ rules, then Qt glue.
+# Files of this subsystem: plain C++ rules (no Qt), then the Qt glue and windows.
 list(APPEND LUMORA_RULES_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/IniFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NumberText.cpp

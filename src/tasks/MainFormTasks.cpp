@@ -44,13 +44,6 @@ void EmptyOptionsGrid(TMainForm& main)
         main.SetGridValue(0, key, QString());
 }
 
-// Each grid redraws its current row's colours.
-void RepaintGrids(const TMainForm& main)
-{
-    for (ValueListGrid* grid : {main.vleOutput, main.vleVideo, main.vleAudio, main.vleAdvanced})
-        grid->viewport()->update();
-}
-
 } // namespace
 
 void TMainForm::GetItemData(int row, int part, ltvItemData& record) const
@@ -216,7 +209,7 @@ void TMainForm::StoreTaskOptions()
 void TMainForm::vleOutputMouseDown()
 {
     if (!vleOutput->valueOf(NewFilenameKey).isEmpty()) {
-        RepaintGrids(*this);
+        parameterGridMouseDown();
         return;
     }
     // No task is shown: point the user at the list instead of opening an editor.
@@ -230,7 +223,7 @@ void TMainForm::vleOutputMouseDown()
 
 void TMainForm::vleOutputClick()
 {
-    RepaintGrids(*this);
+    parameterGridMouseDown();
 }
 
 // ---- command state ----

@@ -14,11 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-char LowerChar(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Greedy wildcard match with one backtrack point: the last '*' seen.
 bool MatchesWildcard(const std::string& name, const std::string& pattern)
 {
@@ -28,7 +23,7 @@ bool MatchesWildcard(const std::string& name, const std::string& pattern)
         if (p < pattern.size() && pattern[p] == '*') {
             starAt = p++;
             resumeAt = n;
-        } else if (p < pattern.size() && (pattern[p] == '?' || LowerChar(pattern[p]) == LowerChar(name[n]))) {
+        } else if (p < pattern.size() && (pattern[p] == '?' || LowerAsciiChar(pattern[p]) == LowerAsciiChar(name[n]))) {
             ++p;
             ++n;
         } else if (starAt != std::string::npos) {
@@ -41,12 +36,6 @@ bool MatchesWildcard(const std::string& name, const std::string& pattern)
     while (p < pattern.size() && pattern[p] == '*')
         ++p;
     return p == pattern.size();
-}
-
-bool LessNoCase(const std::string& a, const std::string& b)
-{
-    const std::string la = LowerAscii(a), lb = LowerAscii(b);
-    return la != lb ? la < lb : a < b;   // names differing only in case keep a fixed order
 }
 
 // Reads the whole file; an error text when that fails.

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 
-#include "app/PathText.h"
+#include "ui/OutputFolderChoice.h"
 #include "platform/Platform.h"
 #include "ui/AboutForm.h"
 #include "ui/CollapsibleSection.h"
@@ -31,10 +31,7 @@ void TMainForm::btnAdvancedClick()
 
 void TMainForm::bbtnBrowserClick()
 {
-    QString folder;
-    if (!platform().browseForFolder(this, QStringLiteral("Select the output directory."), QString(), folder))
-        return;
-    edtOutputdir->setText(QString::fromStdString(AddTrailingBackslash(folder.toStdString())));
+    ChooseOutputFolder(platform(), this, *edtOutputdir);
 }
 
 void TMainForm::bbtnOpenClick()

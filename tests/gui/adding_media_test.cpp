@@ -23,7 +23,9 @@
 
 #include "app/MainForm.h"
 #include "convert/Probe.h"
+#include "support/EventWait.h"
 #include "support/IntakeWait.h"
+#include "support/TaskRowsForTests.h"
 #include "support/TestProgram.h"
 #include "tasks/IntakeQueue.h"
 #include "ui/ValueListGrid.h"
@@ -33,21 +35,6 @@ namespace {
 const QString AddDirTitle = QStringLiteral("Add a directory to the Task List");
 // A name that contains what the probe searches for, and blanks, quotes and non-ASCII letters.
 const QString OddName = QStringLiteral("Duration 'Video' \"Clip\" \u00dcn\u00efc\u00f6d\u00e9.AVI");
-
-ltvItemData Row(const TMainForm& main, int row)
-{
-    ltvItemData record;
-    main.GetItemData(row, PartWhole, record);
-    return record;
-}
-
-QStringList Captions(const TMainForm& main)
-{
-    QStringList captions;
-    for (int row = 0; row < main.ltvTask->topLevelItemCount(); ++row)
-        captions << main.ltvTask->topLevelItem(row)->text(0);
-    return captions;
-}
 
 // One path a line, so a failure shows readable paths.
 std::string Lines(const QStringList& paths)
@@ -92,8 +79,7 @@ bool IsProbedLength(const std::string& length)
 
 void RunEventsUntilRows(TMainForm& main, int rows)
 {
-    while (main.ltvTask->topLevelItemCount() < rows && IntakeQueue::of(main).busy())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    RunEventsUntil([&] { return main.ltvTask->topLevelItemCount() >= rows || !IntakeQueue::of(main).busy(); });
 }
 
 // Clips are made once for the suite and copied where a test needs them.
@@ -172,7 +158,7 @@ TEST_F(AddingMedia, ProbesEachContainerAndKeepsTheWholePath)
     for (const auto& c : cases) {
         main.AddTask(c.path);
         ASSERT_EQ(main.ltvTask->topLevelItemCount(), row + 1);
-        const ltvItemData task = Row(main, row++);
+        const ltvItemData task = ReadTask(main, row++);
         SCOPED_TRACE(c.path.toStdString());
         EXPECT_EQ(task.InputFile, c.path.toStdString());
         EXPECT_TRUE(c.length ? task.Length == c.length : IsProbedLength(task.Length)) << task.Length;
@@ -211,7 +197,7 @@ TEST_F(AddingMedia, InputsTheEncoderCannotReadAreAddedWithEmptyResults)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path.toStdString());
         main.AddTask(c.path);
-        const ltvItemData task = Row(main, main.ltvTask->topLevelItemCount() - 1);
+        const ltvItemData task = ReadTask(main, main.ltvTask->topLevelItemCount() - 1);
         EXPECT_EQ(task.InputFile, c.path.toStdString());
         EXPECT_EQ(task.Status, "OK");
         EXPECT_EQ(task.Size, "");
@@ -259,7 +245,7 @@ TEST_F(AddingMedia, EncoderFaultsGiveEmptyResultsNotTheLastProbes)
             UseFakeEncoder(c.script);
         IntakeQueue::of(main).setProbeTimeoutMs(300);   // the hung encoder is ended this soon
         main.AddTask(QStringLiteral("/nowhere/faulty %1.avi").arg(task++));
-        const ltvItemData faulty = Row(main, task - 1);
+        const ltvItemData faulty = ReadTask(main, task - 1);
         EXPECT_EQ(faulty.Length, "");
         EXPECT_EQ(faulty.Size, "");
         EXPECT_EQ(main.ProbeLength, QString());
@@ -280,7 +266,7 @@ TEST_F(AddingMedia, ListedPathIsRefusedWithoutProbingButCaseMatters)
     // A second probe of the one-second clip would have left its length behind.
     EXPECT_EQ(main.ProbeLength, QStringLiteral("00:00:02.00"));
     main.AddTask(upper);
-    EXPECT_EQ(Lines(Captions(main)), Lines(QStringList({lower, twoSeconds, upper})));
+    EXPECT_EQ(Lines(RowCaptions(main)), Lines(QStringList({lower, twoSeconds, upper})));
 }
 
 TEST_F(AddingMedia, AddFileAddsTheFirstReportedPathLast)
@@ -291,7 +277,7 @@ TEST_F(AddingMedia, AddFileAddsTheFirstReportedPathLast)
     program.Desktop.NextOpenFiles = {{z, x, y}};
     main.tbtnAddFileClick();
 
-    EXPECT_EQ(Lines(Captions(main)), Lines(QStringList({x, y, z})));
+    EXPECT_EQ(Lines(RowCaptions(main)), Lines(QStringList({x, y, z})));
     EXPECT_EQ(program.Desktop.OpenFilters, QStringList{main.openDialogQtFilter()});
     EXPECT_EQ(main.SelectedTask(), -1);   // more than one row: nothing selected
     EXPECT_EQ(main.focusWidget(), main.ltvTask);
@@ -313,7 +299,7 @@ TEST_F(AddingMedia, AddFileSelectsTheOnlyTaskAndShowsItsOptions)
     main.tbtnAddFileClick();
     ASSERT_EQ(main.ltvTask->topLevelItemCount(), 1);
     EXPECT_EQ(main.SelectedTask(), 0);
-    const std::string length = Row(main, 0).Length;
+    const std::string length = ReadTask(main, 0).Length;
     EXPECT_EQ(main.vleOutput->valueOf(QStringLiteral("New Filename")),
               QStringLiteral("first clip") + main.OutputExtension);
     EXPECT_EQ(main.vleOutput->valueOf(QStringLiteral("Start Time")), QStringLiteral("00:00:00.0"));
@@ -321,7 +307,7 @@ TEST_F(AddingMedia, AddFileSelectsTheOnlyTaskAndShowsItsOptions)
 
     program.Desktop.NextOpenFiles = {{second}};
     main.tbtnAddFileClick();
-    EXPECT_EQ(Lines(Captions(main)), Lines(QStringList({first, second})));
+    EXPECT_EQ(Lines(RowCaptions(main)), Lines(QStringList({first, second})));
     EXPECT_EQ(main.ltvTask->selectedItems().size(), 1);
     EXPECT_EQ(main.SelectedTask(), 0);
     EXPECT_EQ(main.vleOutput->valueOf(QStringLiteral("New Filename")),
@@ -348,9 +334,9 @@ TEST_F(AddingMedia, AddDirScansOneFolderLevelInNameOrderIgnoringCase)
         WaitForIntake(main);
 
         EXPECT_EQ(program.Desktop.FolderTitles, QStringList{AddDirTitle});
-        EXPECT_EQ(Lines(Captions(main)), Lines(QStringList({base + QStringLiteral("A.mp4"), base + QStringLiteral("b.avi"),
+        EXPECT_EQ(Lines(RowCaptions(main)), Lines(QStringList({base + QStringLiteral("A.mp4"), base + QStringLiteral("b.avi"),
                                                base + QStringLiteral("C.MOV")})));
-        EXPECT_TRUE(IsProbedLength(Row(main, 2).Length));
+        EXPECT_TRUE(IsProbedLength(ReadTask(main, 2).Length));
         EXPECT_EQ(main.SelectedTask(), -1);
         EXPECT_EQ(main.focusWidget(), main.ltvTask);
         EXPECT_TRUE(AllEnabled(ListCommands(main)));
@@ -391,7 +377,7 @@ TEST_F(AddingMedia, DropTakesFoldersAndSupportedFilesOnly)
     QWidget* focusBefore = main.focusWidget();
     DropOnWindow(main, dropped);
     WaitForIntake(main);
-    EXPECT_EQ(Lines(Captions(main)), Lines(QStringList({inner, capitals})));
+    EXPECT_EQ(Lines(RowCaptions(main)), Lines(QStringList({inner, capitals})));
     EXPECT_EQ(main.SelectedTask(), -1);
     EXPECT_EQ(main.focusWidget(), focusBefore);
     EXPECT_EQ(main.vleOutput->valueOf(QStringLiteral("New Filename")), QString());
@@ -423,16 +409,16 @@ TEST_F(ScanInterrupted, DropDuringAScanIsAddedAfterIt)
     const QString dropped = Clip(QStringLiteral("two.mov"));
     main->DropItems({dropped, names.first()});
     WaitForIntake(*main);
-    EXPECT_EQ(Lines(Captions(*main)), Lines(names + QStringList{dropped}));
+    EXPECT_EQ(Lines(RowCaptions(*main)), Lines(names + QStringList{dropped}));
 }
 
 TEST_F(ScanInterrupted, ClearedListGetsTheRestWithWholeRecords)
 {
     main->ltvTask->clear();
     WaitForIntake(*main);
-    ASSERT_EQ(Lines(Captions(*main)), Lines(names.mid(rowsBefore)));
+    ASSERT_EQ(Lines(RowCaptions(*main)), Lines(names.mid(rowsBefore)));
     for (int row = 0; row < main->ltvTask->topLevelItemCount(); ++row) {
-        const ltvItemData task = Row(*main, row);
+        const ltvItemData task = ReadTask(*main, row);
         EXPECT_EQ(task.OutputName, QFileInfo(names[rowsBefore + row]).completeBaseName().toStdString());
         EXPECT_TRUE(IsProbedLength(task.Length)) << task.Length;
     }
@@ -448,7 +434,7 @@ TEST_F(ScanInterrupted, ScanWaitsWhileABatchRuns)
     EXPECT_EQ(main->ltvTask->topLevelItemCount(), rowsBefore);
     main->ltvTask->setEnabled(true);
     WaitForIntake(*main);
-    EXPECT_EQ(Lines(Captions(*main)), Lines(names));
+    EXPECT_EQ(Lines(RowCaptions(*main)), Lines(names));
 }
 
 TEST_F(ScanInterrupted, ClosingTheWindowEndsTheScan)
@@ -479,8 +465,8 @@ TEST_F(AddingMedia, CommandLineTakesSupportedFilesAndFoldersInOrder)
                                 second};
     TMainForm& main = program.start(arguments);
     WaitForIntake(main);
-    EXPECT_EQ(Lines(Captions(main)), Lines(QStringList({first, inFolder, second})));
-    EXPECT_TRUE(IsProbedLength(Row(main, 0).Length));
+    EXPECT_EQ(Lines(RowCaptions(main)), Lines(QStringList({first, inFolder, second})));
+    EXPECT_TRUE(IsProbedLength(ReadTask(main, 0).Length));
     EXPECT_TRUE(AllEnabled(ListCommands(main)));
     EXPECT_TRUE(program.Desktop.Messages.isEmpty());
 }
@@ -501,7 +487,7 @@ TEST_F(AddingMedia, CommandLineListFileNamesTheInputs)
                                    .toUtf8());
     TMainForm& main = program.start({list, Place(QStringLiteral("beside the list.avi"))});
     WaitForIntake(main);
-    EXPECT_EQ(Lines(Captions(main)), Lines({inFolder, clip, blank}));
+    EXPECT_EQ(Lines(RowCaptions(main)), Lines({inFolder, clip, blank}));
     EXPECT_TRUE(QFileInfo::exists(list));
     EXPECT_TRUE(program.Desktop.Messages.isEmpty());
 }

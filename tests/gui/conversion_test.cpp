@@ -25,6 +25,7 @@
 #include "app/MainForm.h"
 #include "convert/BatchRun.h"
 #include "profiles/SettingForm.h"
+#include "support/EventWait.h"
 #include "support/ConversionTestKit.h"
 #include "support/ProfileTestKit.h"
 #include "support/TaskRowsForTests.h"
@@ -88,7 +89,7 @@ TEST(ConversionRun, StopDuringTheSecondOfThreeTasks)
 
     main.tbtnStartClick();
     EXPECT_EQ(main.convertState(), 1);
-    ASSERT_TRUE(WaitUntil([&main] { return Statuses(main).value(1) == kConverting; }));
+    ASSERT_TRUE(RunEventsUntil([&main] { return Statuses(main).value(1) == kConverting; }));
     ExpectRunControls(main, true);
     EXPECT_EQ(main.labConvertingFile->text(), QStringLiteral("clip2.avi"));
     EXPECT_EQ(Statuses(main).value(0), kComplete);
@@ -118,7 +119,7 @@ TEST(ConversionRun, StartWhileAStoppedRunIsStillEndingIsIgnored)
     TMainForm& main = StartWithFakeEncoder(program, script, 2);
 
     main.imgStartClick();
-    ASSERT_TRUE(WaitUntil([&main] { return main.pgbCurrent->value() == 10; }));
+    ASSERT_TRUE(RunEventsUntil([&main] { return main.pgbCurrent->value() == 10; }));
     const qint64 pid = BatchRun::Of(main).encoderProcessId();
     main.imgStopClick();
     EXPECT_FALSE(main.imgStart->isHidden());
@@ -149,7 +150,7 @@ TEST(ConversionRun, ClosingTheWindowDuringARunEndsTheEncoderFirst)
     TMainForm& main = StartWithFakeEncoder(program, script, 2);
 
     main.tbtnStartClick();
-    ASSERT_TRUE(WaitUntil([&main] { return main.pgbCurrent->value() == 10; }));
+    ASSERT_TRUE(RunEventsUntil([&main] { return main.pgbCurrent->value() == 10; }));
     const qint64 pid = BatchRun::Of(main).encoderProcessId();
     program.close();
 
@@ -273,7 +274,7 @@ TEST(ConversionRun, OptionsStoredDuringTheRunTakeEffectWhenTheirTaskStarts)
     TMainForm& main = StartWithFakeEncoder(
         program, {QStringLiteral("sleep 200"), QStringLiteral("echoargs"), QStringLiteral("exit 1")}, 2);
     main.tbtnStartClick();
-    ASSERT_TRUE(WaitUntil([&main] { return Statuses(main).value(0) == kConverting; }));
+    ASSERT_TRUE(RunEventsUntil([&main] { return Statuses(main).value(0) == kConverting; }));
     ltvItemData trimmed = ReadTask(main, 1);
     trimmed.StartTime = "00:00:05";
     trimmed.Duration = "00:01:35";

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -23,6 +22,7 @@
 #include "convert/Probe.h"
 #include "convert/ProgressParser.h"
 #include "tasks/TaskRecord.h"
+#include "support/EventWait.h"
 
 namespace {
 
@@ -31,18 +31,6 @@ constexpr int kHangGuardMs = 120000;
 
 const QString kFake = QStringLiteral(LUMORA_FAKE_ENCODER);
 const QString kFfmpeg = QStringLiteral(LUMORA_FFMPEG);
-
-// Runs the event loop until done() holds; false when the guard ran out.
-bool WaitUntil(const std::function<bool()>& done)
-{
-    const QDeadlineTimer guard(kHangGuardMs);
-    while (!done()) {
-        if (guard.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    }
-    return true;
-}
 
 // Gives the fake encoder its script for the life of the object.
 class FakeScript {
@@ -96,7 +84,7 @@ RunRecord RunToFinish(const QString& program, const QStringList& args)
     RunRecord record;
     Record(run, record);
     run.start(program, args);
-    EXPECT_TRUE(WaitUntil([&] { return record.finished || !record.failure.isEmpty(); }));
+    EXPECT_TRUE(RunEventsUntil([&] { return record.finished || !record.failure.isEmpty(); }));
     return record;
 }
 
@@ -155,7 +143,7 @@ TEST(EncoderRun, PassesArgumentsUnchanged)
     Record(run, quoted);
     run.start(kFake, {QStringLiteral("it's"), QStringLiteral("plain")});
     EXPECT_EQ(run.printableCommandLine(), EncoderRun::shellQuoted(kFake) + QStringLiteral(" 'it'\\''s' plain"));
-    EXPECT_TRUE(WaitUntil([&] { return quoted.finished; }));
+    EXPECT_TRUE(RunEventsUntil([&] { return quoted.finished; }));
 }
 
 TEST(EncoderRun, StopEndsAHangingEncoderAndReapsIt)
@@ -172,11 +160,11 @@ TEST(EncoderRun, StopEndsAHangingEncoderAndReapsIt)
         Record(run, record);
         run.start(kFake, {});
         // Once its text is out the script has reached "hang".
-        ASSERT_TRUE(WaitUntil([&] { return !record.chunks.empty(); }));
+        ASSERT_TRUE(RunEventsUntil([&] { return !record.chunks.empty(); }));
         const qint64 pid = run.processId();
         ASSERT_GT(pid, 0);
         run.stop();
-        ASSERT_TRUE(WaitUntil([&] { return record.finished; })) << "ignores SIGTERM: " << ignoresTerm;
+        ASSERT_TRUE(RunEventsUntil([&] { return record.finished; })) << "ignores SIGTERM: " << ignoresTerm;
         EXPECT_TRUE(record.crashed);
         EXPECT_FALSE(run.isRunning());
         EXPECT_TRUE(IsGone(pid));
@@ -190,7 +178,7 @@ TEST(EncoderRun, DestructorEndsTheEncoder)
     bool started = false;
     QObject::connect(run.get(), &EncoderRun::started, [&started] { started = true; });
     run->start(kFake, {});
-    ASSERT_TRUE(WaitUntil([&] { return started; }));
+    ASSERT_TRUE(RunEventsUntil([&] { return started; }));
     const qint64 pid = run->processId();
     run.reset();
     EXPECT_TRUE(IsGone(pid));
@@ -203,7 +191,7 @@ TEST(EncoderRun, MissingProgramFailsToStart)
     RunRecord record;
     Record(run, record);
     run.start(missing, {});
-    ASSERT_TRUE(WaitUntil([&] { return !record.failure.isEmpty(); }));
+    ASSERT_TRUE(RunEventsUntil([&] { return !record.failure.isEmpty(); }));
     EXPECT_FALSE(record.finished);
 
     const ProbeRunResult result = EncoderRun::runToEnd(missing, {}, kHangGuardMs);

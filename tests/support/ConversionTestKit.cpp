@@ -1,35 +1,17 @@
 #include "support/ConversionTestKit.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QTreeWidget>
 
 #include "app/MainForm.h"
+#include "support/EventWait.h"
 #include "support/ProfileTestKit.h"
 #include "support/TaskRowsForTests.h"
 #include "support/TestProgram.h"
 
-namespace {
-
-constexpr int kHangGuardMs = 600000;
-
-}  // namespace
-
-bool WaitUntil(const std::function<bool()>& done)
-{
-    const QDeadlineTimer guard(kHangGuardMs);
-    while (!done()) {
-        if (guard.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
-    }
-    return true;
-}
-
 bool WaitForRunEnd(TMainForm& main)
 {
-    return WaitUntil([&main] { return main.convertState() == 0; });
+    return RunEventsUntil([&main] { return main.convertState() == 0; });
 }
 
 void WriteEncoderScript(const TestProgram& program, const QStringList& lines)

@@ -8,9 +8,6 @@
 class TestProgram;
 class TMainForm;
 
-// Runs the event loop until done() holds; false when the guard ran out. The
-// guard only keeps a broken run from hanging the suite.
-bool WaitUntil(const std::function<bool()>& done);
 // Waits until the main window's batch run has ended.
 bool WaitForRunEnd(TMainForm& main);
 // The script the fake encoder (installed as "durodu.dll") runs every time,
